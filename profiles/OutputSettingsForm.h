@@ -16,6 +16,11 @@ class TopSettingForm : public ProgramDialog {
   // missing file changes nothing.
   void LoadProfile(const std::string& path);
 
+  // The frame size and the joining options of the current selection, with the option
+  // tokens read afresh from the profile file at profilePath.
+  std::string GetFrameSize(const std::string& profilePath) const;
+  std::string BuildJoinOptions(const std::string& profilePath) const;
+
   std::string ProfileFile;      // the last profile loaded; descriptions are read from it
   std::string OutputExtension;  // "." + the last loaded profile's type; empty before
 };
