@@ -1,0 +1,18 @@
+#pragma once
+// What the join needs to know about each intermediate, read with libmediainfo.
+#include <string>
+
+namespace vuvide::encoder {
+
+struct MediaFacts {
+  bool opened = false;
+  long long frameCount = 0;  // video frames, duplicates included
+  int width = 0;
+  int height = 0;
+  bool hasAudio = false;
+  std::string displayAspect;  // e.g. "1.778"; empty when unknown
+};
+
+MediaFacts Probe(const std::string& path);
+
+}  // namespace vuvide::encoder
