@@ -13,9 +13,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <optional>
 #include <string_view>
 
+#include "encoder/AviAudio.h"
 #include "encoder/EncoderArgs.h"
 #include "encoder/FrameFitter.h"
 #include "encoder/Pcm.h"
@@ -299,16 +301,21 @@ int RunJoin(const RunSettings& settings, const std::vector<std::string>& inputs,
   for (const Part& part : parts) {
     const uint64_t wanted = static_cast<uint64_t>(part.facts.frameCount) * kSamplesPerFrame *
                             static_cast<uint64_t>(blockAlign);
-    int source = -1;
-    if (part.facts.hasAudio) {
-      source = ScratchFile(folder);
-      if (source >= 0 &&
-          (!RunHelper(settings, BuildAudioExtractArgs(part.path, FdPath(source)), source) ||
-           lseek(source, 0, SEEK_SET) != 0)) {
+    int source = ScratchFile(folder);
+    AviAudio found = AviAudio::Unsupported;
+    if (source >= 0)
+      found = CopyAviPcm(part.path, source, kIntermediateRate, kIntermediateChannels);
+    if (source >= 0 && found == AviAudio::Unsupported && part.facts.hasAudio) {
+      // Not one of our intermediates: let MEncoder decode the sound.
+      if (ftruncate(source, 0) == 0 &&
+          RunHelper(settings, BuildAudioExtractArgs(part.path, FdPath(source)), source))
+        found = AviAudio::Copied;
+      else
         Report("no audio read from " + part.path + "; using silence");
-        close(source);
-        source = -1;
-      }
+    }
+    if (source >= 0 && (found != AviAudio::Copied || lseek(source, 0, SEEK_SET) != 0)) {
+      close(source);
+      source = -1;
     }
     if (source < 0) source = open("/dev/null", O_RDONLY | O_CLOEXEC);
     audioOk = audioOk && AppendFitted(source, audio, wanted, blockAlign);
@@ -347,30 +354,41 @@ int RunJoin(const RunSettings& settings, const std::vector<std::string>& inputs,
   }
 
   FrameFitter fitter(width, height);
-  size_t next = 0;  // next part whose frames are fed
-  pid_t feeder = -1;
-  int feed = -1;          // read end of the current part's raw frames
-  bool partOpen = false;  // frames of a started part may still be owed
+  // Helpers that decode the parts to raw frames. The next one is started while the current
+  // one streams, so its start-up never leaves the main run waiting.
+  struct Feeder {
+    pid_t pid = -1;
+    int fd = -1;  // read end of its raw frames; -1 once ended
+    size_t part = 0;
+  };
+  std::deque<Feeder> feeders;
+  size_t nextFeeder = 0;
+  bool partOpen = false;  // the front feeder's frames are being fitted
+  size_t partsDone = 0;
   std::string pending;
   size_t pendingAt = 0;
   int videoIn = video[1];
 
-  auto startPart = [&]() {
-    int raw[2];
-    if (pipe2(raw, O_CLOEXEC) != 0) return;
-    fcntl(raw[0], F_SETPIPE_SZ, kPipeSize);
-    fcntl(raw[0], F_SETFL, O_NONBLOCK);
-    const Part& part = parts[next++];
-    feeder = Spawn(settings.mencoder, BuildFrameFeedArgs(part.path, FdPath(raw[1]), width, height),
-                   -1, {raw[1]});
-    close(raw[1]);
-    if (feeder < 0) {
-      close(raw[0]);
-    } else {
-      feed = raw[0];
+  auto startFeeders = [&]() {
+    while (feeders.size() < 2 && nextFeeder < parts.size()) {
+      Feeder feeder;
+      feeder.part = nextFeeder++;
+      int raw[2];
+      if (pipe2(raw, O_CLOEXEC) == 0) {
+        fcntl(raw[0], F_SETPIPE_SZ, kPipeSize);
+        fcntl(raw[0], F_SETFL, O_NONBLOCK);
+        feeder.pid =
+            Spawn(settings.mencoder,
+                  BuildFrameFeedArgs(parts[feeder.part].path, FdPath(raw[1]), width, height), -1,
+                  {raw[1]});
+        close(raw[1]);
+        if (feeder.pid < 0)
+          close(raw[0]);
+        else
+          feeder.fd = raw[0];
+      }
+      feeders.push_back(feeder);
     }
-    fitter.Start(static_cast<uint64_t>(part.facts.frameCount));
-    partOpen = true;
   };
 
   Watchdog watchdog(settings.stallSeconds);
@@ -379,23 +397,27 @@ int RunJoin(const RunSettings& settings, const std::vector<std::string>& inputs,
   for (;;) {
     // Keep the raw stream going: next part, padding, end of stream.
     if (videoIn >= 0) {
-      if (!partOpen && next < parts.size()) startPart();
-      if (partOpen && feed < 0 && pending.size() - pendingAt < kPendingLimit) {
+      startFeeders();
+      if (!partOpen && !feeders.empty()) {
+        fitter.Start(static_cast<uint64_t>(parts[feeders.front().part].facts.frameCount));
+        partOpen = true;
+      }
+      if (partOpen && feeders.front().fd < 0 && pending.size() - pendingAt < kPendingLimit) {
         fitter.Pad(pending, kPendingLimit);
         if (fitter.Owed() == 0) {
+          KillAndReap(feeders.front().pid);
+          feeders.pop_front();
           partOpen = false;
-          if (feeder > 0) {
-            Reap(feeder);
-            feeder = -1;
-          }
+          ++partsDone;
           continue;
         }
       }
-      if (!partOpen && next == parts.size() && pendingAt == pending.size()) {
+      if (partsDone == parts.size() && pendingAt == pending.size()) {
         close(videoIn);
         videoIn = -1;
       }
     }
+    const int feed = partOpen ? feeders.front().fd : -1;
 
     pollfd waits[3];
     nfds_t count = 0;
@@ -420,7 +442,7 @@ int RunJoin(const RunSettings& settings, const std::vector<std::string>& inputs,
             fitter.Take(std::string_view(buffer, static_cast<size_t>(n)), pending);
           } else if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
             close(feed);
-            feed = -1;
+            feeders.front().fd = -1;
           }
         } else if (waits[i].fd == videoIn) {
           const ssize_t n = write(videoIn, pending.data() + pendingAt, pending.size() - pendingAt);
@@ -452,8 +474,10 @@ int RunJoin(const RunSettings& settings, const std::vector<std::string>& inputs,
     }
   }
   if (videoIn >= 0) close(videoIn);
-  if (feed >= 0) close(feed);
-  KillAndReap(feeder);
+  for (Feeder& feeder : feeders) {
+    if (feeder.fd >= 0) close(feeder.fd);
+    KillAndReap(feeder.pid);
+  }
   close(mainOut[0]);
   const int code = Reap(mainPid);
   if (stalled) return kExitStalled;
