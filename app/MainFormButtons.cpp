@@ -1,14 +1,15 @@
 // The main window's picture buttons (Start, Stop) and the buttons that choose or open
 // the output file and open the help file.
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
 
 #include "app/MainForm.h"
 #include "app/PathRoutines.h"
 #include "app/PictureButton.h"
+#include "app/Skin.h"
 
 namespace vuvide {
 
@@ -20,33 +21,63 @@ void Draw(PictureButton* button, const std::array<QPixmap, 3>& pictures, int sta
   button->setTag(state);
 }
 
-// Plain looks used until the artwork is loaded.
-QPixmap PlainLook(const QString& text, QColor colour) {
-  QPixmap pixmap(133, 65);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setBrush(colour);
-  painter.setPen(colour.darker(140));
-  painter.drawRoundedRect(QRectF(4, 6, 125, 53), 12, 12);
-  painter.setPen(Qt::white);
-  QFont font = painter.font();
-  font.setPixelSize(20);
-  font.setBold(true);
-  painter.setFont(font);
-  painter.drawText(pixmap.rect(), Qt::AlignCenter, text);
-  return pixmap;
-}
 }  // namespace
 
 void TMainForm::LoadArtwork() {
-  const QColor start(46, 139, 87), stop(196, 58, 48);
-  ImageList4 = {PlainLook("Start", start), PlainLook("Start", start.lighter(120)),
-                PlainLook("Start", start.darker(120))};
-  ImageList5 = {PlainLook("Stop", stop), PlainLook("Stop", stop.lighter(120)),
-                PlainLook("Stop", stop.darker(120))};
-  Draw(imgStart, ImageList4, kNormal);
-  Draw(imgStop, ImageList5, kNormal);
+  // Toolbar: a navy band with white glyphs over white captions.
+  PaintArtworkBehind(panToolbar, "toolbar-back");
+  const std::array<std::pair<QToolButton*, const char*>, 5> toolbar{{{tbtnAddFile, "add-files"},
+                                                                     {tbtnAddDir, "add-dir"},
+                                                                     {tbtnSetting, "settings"},
+                                                                     {tbtnAbout, "about"},
+                                                                     {tbtnHelp, "help"}}};
+  // A 38-pixel button has no room for a legible glyph above its caption: the glyph
+  // stands beside it.
+  for (const auto& [button, glyph] : toolbar) {
+    button->setIcon(ArtworkIcon(glyph));
+    button->setIconSize(QSize(22, 22));
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  }
+  // List bar under the task list.
+  const std::array<std::pair<QToolButton*, const char*>, 4> listBar{
+      {{tbtnRemove, "delete"}, {tbtnClear, "clear"}, {tbtnUp, "up"}, {tbtnDown, "down"}}};
+  for (const auto& [button, glyph] : listBar) {
+    button->setIcon(ArtworkIcon(glyph));
+    button->setIconSize(QSize(16, 16));
+  }
+  // The navy frame around the task list, and the bottom bar.
+  PaintArtworkBehind(panLeft, "border-left");
+  PaintArtworkBehind(panRight, "border-right");
+  PaintArtworkBehind(panBottomCenter, "bottom-setup");
+  PaintArtworkBehind(panBottomLeft, "bottom-job");
+  // The filler only stretches: its picture must not ask for room of its own.
+  imgBottomBack->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  imgBottomBack->setPixmap(RenderArtworkFor(imgBottomBack, "bottom-stretch", QSize(20, 77)));
+  Image9->setPixmap(RenderArtworkFor(Image9, "logo-back", Image9->size()));
+  // Start and Stop: normal, hover and pressed.
+  const QSize buttonSize(133, 65);
+  ImageList4 = {RenderArtworkFor(imgStart, "start-normal", buttonSize),
+                RenderArtworkFor(imgStart, "start-hover", buttonSize),
+                RenderArtworkFor(imgStart, "start-pressed", buttonSize)};
+  ImageList5 = {RenderArtworkFor(imgStop, "stop-normal", buttonSize),
+                RenderArtworkFor(imgStop, "stop-hover", buttonSize),
+                RenderArtworkFor(imgStop, "stop-pressed", buttonSize)};
+  Draw(imgStart, ImageList4, imgStart->tag());
+  Draw(imgStop, ImageList5, imgStop->tag());
+  // The welcome panel covers the list between the two side borders; its picture is
+  // opaque, and the illustration sits on its left beside the three steps.
+  panltvTask->move(panLeft->width(), 0);
+  Image12->setPixmap(RenderArtworkFor(Image12, "welcome-back", Image12->size()));
+  Image13->setGeometry(24, 44, 370, 300);
+  Image13->setPixmap(RenderArtworkFor(Image13, "welcome-picture", Image13->size()));
+  Image12->setAccessibleName("Welcome");
+  Image12->setAccessibleDescription(
+      "Join several videos into one, in three steps: add your videos, choose the output, "
+      "press Start.");
+  Image13->setAccessibleName("Three videos joined into one");
+  for (QLabel* picture : {Image9, imgBottomBack, Image12, Image13}) KeepPictureColours(picture);
+  Image9->setAccessibleName("Image9");
+  imgBottomBack->setAccessibleName("imgBottomBack");
 }
 
 void TMainForm::ConnectButtons() {
@@ -76,12 +107,24 @@ void TMainForm::PictureMouseUp(PictureButton* button, const std::array<QPixmap, 
   if (button->tag() == kPressed) Draw(button, pictures, kHover);
 }
 
-void TMainForm::imgStartMouseMove() { PictureMouseMove(imgStart, ImageList4); }
-void TMainForm::imgStartMouseDown() { PictureMouseDown(imgStart, ImageList4); }
-void TMainForm::imgStartMouseUp() { PictureMouseUp(imgStart, ImageList4); }
-void TMainForm::imgStopMouseMove() { PictureMouseMove(imgStop, ImageList5); }
-void TMainForm::imgStopMouseDown() { PictureMouseDown(imgStop, ImageList5); }
-void TMainForm::imgStopMouseUp() { PictureMouseUp(imgStop, ImageList5); }
+void TMainForm::imgStartMouseMove() {
+  PictureMouseMove(imgStart, ImageList4);
+}
+void TMainForm::imgStartMouseDown() {
+  PictureMouseDown(imgStart, ImageList4);
+}
+void TMainForm::imgStartMouseUp() {
+  PictureMouseUp(imgStart, ImageList4);
+}
+void TMainForm::imgStopMouseMove() {
+  PictureMouseMove(imgStop, ImageList5);
+}
+void TMainForm::imgStopMouseDown() {
+  PictureMouseDown(imgStop, ImageList5);
+}
+void TMainForm::imgStopMouseUp() {
+  PictureMouseUp(imgStop, ImageList5);
+}
 
 void TMainForm::Image1MouseMove() {
   if (imgStart->isVisible() && imgStart->tag() != kNormal) Draw(imgStart, ImageList4, kNormal);
@@ -101,6 +144,8 @@ void TMainForm::bbtnOpenClick() {
   }
 }
 
-void TMainForm::tbtnHelpClick() { shell_.shellOpen(this, QString::fromStdString(HelpFile)); }
+void TMainForm::tbtnHelpClick() {
+  shell_.shellOpen(this, QString::fromStdString(HelpFile));
+}
 
 }  // namespace vuvide

@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "app/MainForm.h"
 #include "app/PathRoutines.h"
+#include "app/Skin.h"
 #include "platform/QtShell.h"
 #include "prefs/SettingForm.h"
 #include "profiles/OutputSettingsForm.h"
@@ -28,6 +29,7 @@ int RunProgram(int argc, char** argv) {
   std::setlocale(LC_ALL, "");
   std::setlocale(LC_NUMERIC, "C");
   Application app(argc, argv);
+  ApplySkin(app);
   QtShell shell;
   app.setShell(&shell);
   QStringList arguments = QCoreApplication::arguments();

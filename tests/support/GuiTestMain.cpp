@@ -4,6 +4,7 @@
 #include <clocale>
 
 #include "app/Application.h"
+#include "app/Skin.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "");
   std::setlocale(LC_NUMERIC, "C");
   vuvide::Application app(argc, argv);
+  vuvide::ApplySkin(app);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
