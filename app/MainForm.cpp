@@ -68,8 +68,8 @@ QLabel* NewLabel(QWidget* parent, const char* name, const QString& text, int x, 
   return label;
 }
 
-QToolButton* NewFlatButton(QWidget* parent, const char* name, const QString& text,
-                           QRect geometry, bool textUnderIcon) {
+QToolButton* NewFlatButton(QWidget* parent, const char* name, const QString& text, QRect geometry,
+                           bool textUnderIcon) {
   auto* button = new QToolButton(parent);
   button->setObjectName(name);
   button->setText(text);
@@ -108,8 +108,7 @@ TMainForm::TMainForm(Shell& shell, const std::string& appDir, const QStringList&
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::AttachDialogs(TopSettingForm* opSetting, TSettingForm* setting,
-                              TAboutForm* about) {
+void TMainForm::AttachDialogs(TopSettingForm* opSetting, TSettingForm* setting, TAboutForm* about) {
   OpSettingForm = opSetting;
   SettingForm = setting;
   AboutForm = about;
@@ -385,7 +384,15 @@ void TMainForm::FormClose() {
 }
 
 std::string TMainForm::ProfilePath() const {
-  return AppDir + "Profiles" + kPathSeparator + cmbProfile->currentText().toStdString() + ".bpf";
+  const std::string folder = AppDir + "Profiles" + kPathSeparator;
+  const std::string name = cmbProfile->currentText().toStdString();
+  const std::string path = folder + name + ".bpf";
+  if (FileExists(path) || name.empty()) return path;
+  // The chooser lists profiles whatever the letter case of their extension (A.BPF is
+  // listed as A); on a case-sensitive file system the path must name that file.
+  for (const auto& file : ListFilesWithExtension(folder, ".bpf"))
+    if (NameWithoutExtension(file) == name) return folder + file;
+  return path;
 }
 
 void TMainForm::cmbProfileChange() {
@@ -411,6 +418,12 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+  // A running job is stopped first (engine/MainFormEngine.cpp); the window closes once
+  // the job has ended.
+  if (StopJobBeforeClose()) {
+    event->ignore();
+    return;
+  }
   // Whether or not the values can be stored, the window closes: a failure is shown
   // in the error box and the program ends as the user asked.
   try {
@@ -425,8 +438,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched == ltvTask) {
-    if (event->type() == QEvent::KeyPress &&
-        ltvTaskKeyDown(static_cast<QKeyEvent*>(event)->key()))
+    if (event->type() == QEvent::KeyPress && ltvTaskKeyDown(static_cast<QKeyEvent*>(event)->key()))
       return true;
     if (event->type() == QEvent::Resize) ltvTaskResize();
   } else if (watched == Image9 && event->type() == QEvent::MouseMove) {
