@@ -12,7 +12,7 @@ const std::vector<std::string>& OutputTypeExtensions() {
 
 const std::vector<std::string>& InputExtensions() {
   static const std::vector<std::string> list{".avi", ".mpg", ".mpeg", ".mp4",
-                                             ".wmv", ".mov", ".vob", ".asf"};
+                                             ".wmv", ".mov", ".vob",  ".asf"};
   return list;
 }
 

@@ -12,8 +12,12 @@ PictureButton::PictureButton(QWidget* parent) : QLabel(parent) {
   setTag(0);
 }
 
-int PictureButton::tag() const { return property("tag").toInt(); }
-void PictureButton::setTag(int tag) { setProperty("tag", tag); }
+int PictureButton::tag() const {
+  return property("tag").toInt();
+}
+void PictureButton::setTag(int tag) {
+  setProperty("tag", tag);
+}
 
 void PictureButton::mouseMoveEvent(QMouseEvent* event) {
   emit mouseMoved();

@@ -30,10 +30,18 @@ MsgResult QtShell::messageBox(const MessageRequest& request) {
   box.setWindowTitle(request.caption);
   box.setText(request.text);
   switch (request.icon) {
-    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MsgIcon::Error: box.setIcon(QMessageBox::Critical); break;
+    case MsgIcon::None:
+      box.setIcon(QMessageBox::NoIcon);
+      break;
+    case MsgIcon::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case MsgIcon::Question:
+      box.setIcon(QMessageBox::Question);
+      break;
+    case MsgIcon::Error:
+      box.setIcon(QMessageBox::Critical);
+      break;
   }
   if (request.buttons == MsgButtons::YesNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -77,8 +85,8 @@ std::optional<QString> QtShell::saveFile(QWidget* owner, const FileDialogSpec& s
 }
 
 std::optional<QString> QtShell::browseFolder(QWidget* owner, const QString& text) {
-  const QString folder = QFileDialog::getExistingDirectory(owner, text, QString(),
-                                                           QFileDialog::ShowDirsOnly);
+  const QString folder =
+      QFileDialog::getExistingDirectory(owner, text, QString(), QFileDialog::ShowDirsOnly);
   if (folder.isEmpty()) return std::nullopt;
   return folder;
 }

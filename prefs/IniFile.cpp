@@ -77,7 +77,8 @@ std::optional<int> ParseWholeNumber(const std::string& text) {
   if (error != std::errc() || end != s.data() + s.size()) return std::nullopt;
   const long long value = negative ? -magnitude : magnitude;
   // Hexadecimal texts cover the whole 32-bit pattern, as the platform reads them.
-  if (base == 16 && !negative && value <= 0xFFFFFFFFLL) return static_cast<int>(static_cast<unsigned>(value));
+  if (base == 16 && !negative && value <= 0xFFFFFFFFLL)
+    return static_cast<int>(static_cast<unsigned>(value));
   if (value < INT32_MIN || value > INT32_MAX) return std::nullopt;
   return static_cast<int>(value);
 }

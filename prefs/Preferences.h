@@ -23,6 +23,8 @@ inline constexpr const char* kVersion = "Version";
 inline constexpr const char* kDefaultVersion = "1.5";
 
 // AppDir + "Preferences.ini".
-inline std::string PreferencesFile(const std::string& appDir) { return appDir + kFileName; }
+inline std::string PreferencesFile(const std::string& appDir) {
+  return appDir + kFileName;
+}
 
 }  // namespace vuvide::prefs

@@ -1,9 +1,9 @@
 #include "tests/support/Clips.h"
 
+#include <sys/wait.h>
 #include <array>
 #include <cstdio>
 #include <stdexcept>
-#include <sys/wait.h>
 
 namespace vuvide::test {
 
@@ -32,10 +32,10 @@ std::string RunCommand(const std::string& command) {
 }
 
 std::string MakeClip(const std::string& path, const ClipSpec& spec) {
-  std::string cmd = "ffmpeg -nostdin -v error -y -f lavfi -i " +
-                    ShellQuote("testsrc2=size=" + std::to_string(spec.width) + "x" +
-                               std::to_string(spec.height) + ":rate=" + std::to_string(spec.fps) +
-                               ":duration=" + std::to_string(spec.seconds));
+  std::string cmd =
+      "ffmpeg -nostdin -v error -y -f lavfi -i " +
+      ShellQuote("testsrc2=size=" + std::to_string(spec.width) + "x" + std::to_string(spec.height) +
+                 ":rate=" + std::to_string(spec.fps) + ":duration=" + std::to_string(spec.seconds));
   if (spec.audio) {
     cmd += " -f lavfi -i " +
            ShellQuote("sine=frequency=440:sample_rate=" + std::to_string(spec.sampleRate) +

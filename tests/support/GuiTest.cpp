@@ -34,6 +34,8 @@ void GuiTest::Dispatch(const std::function<void()>& fn) {
   ProcessEvents();
 }
 
-void GuiTest::ProcessEvents() { QCoreApplication::processEvents(); }
+void GuiTest::ProcessEvents() {
+  QCoreApplication::processEvents();
+}
 
 }  // namespace vuvide::test

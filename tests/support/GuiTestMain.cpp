@@ -7,8 +7,8 @@
 #include "app/Skin.h"
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                   : qgetenv("QT_QPA_PLATFORM"));
+  qputenv("QT_QPA_PLATFORM",
+          qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   std::setlocale(LC_ALL, "");
   std::setlocale(LC_NUMERIC, "C");
   vuvide::Application app(argc, argv);

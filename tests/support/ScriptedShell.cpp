@@ -38,8 +38,12 @@ std::optional<QString> ScriptedShell::browseFolder(QWidget*, const QString& text
   return answer;
 }
 
-void ScriptedShell::shellOpen(QWidget*, const QString& target) { opened.push_back(target); }
+void ScriptedShell::shellOpen(QWidget*, const QString& target) {
+  opened.push_back(target);
+}
 
-void ScriptedShell::powerOff() { ++powerOffCalls; }
+void ScriptedShell::powerOff() {
+  ++powerOffCalls;
+}
 
 }  // namespace vuvide::test
