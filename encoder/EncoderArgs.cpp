@@ -102,8 +102,10 @@ std::string ChannelLayoutFor(std::string_view channels) {
 }
 
 std::vector<std::string> BuildConversionArgs(const Line& line) {
-  std::vector<std::string> args = {"-demuxer",  "lavf",           "-mc",   "0", "-ovc", "lavc",
-                                   "-lavcopts", "vcodec=ffvhuff", "-ofps", "30"};
+  // Every decoded frame is kept one to one (-noskip, no -ofps): MEncoder's frame-rate
+  // conversion drops a file's first frame, so the join converts to 30 fps itself.
+  std::vector<std::string> args = {"-demuxer", "lavf",      "-mc",           "0", "-noskip", "-ovc",
+                                   "lavc",     "-lavcopts", "vcodec=ffvhuff"};
   std::vector<std::string> passed;
   std::optional<std::string> filter;
   for (size_t i = 0; i < line.options.size(); ++i) {
@@ -121,9 +123,6 @@ std::vector<std::string> BuildConversionArgs(const Line& line) {
     args.push_back("-vf");
     args.push_back(*filter);
   }
-  // Duplicates that -ofps inserts become real frames, so a reader that skips empty
-  // entries still sees every frame and the frame count is the play time.
-  args.insert(args.end(), {"-vf-add", "harddup"});
   args.insert(args.end(),
               {"-oac", "pcm", "-af", "channels=2", "-srate", std::to_string(kIntermediateRate)});
   args.insert(args.end(), passed.begin(), passed.end());

@@ -62,8 +62,8 @@ inline constexpr int kFrameRate = 30;
 inline constexpr int kSamplesPerFrame = kIntermediateRate / kFrameRate;
 
 // MEncoder arguments of a conversion: the input decoded by libavformat, scaled, written as
-// lossless ffvhuff video with every frame encoded (harddup, so the frame count is the
-// play time) and PCM audio without A-V correction. No "-ofps" duplicates are left empty.
+// lossless ffvhuff video with the source's frames one to one and 48 kHz PCM audio, without
+// A-V correction. The join turns the frames into 30 fps (see FrameFitter).
 std::vector<std::string> BuildConversionArgs(const Line& line);
 
 // Helper run that writes an intermediate's audio as raw 16-bit stereo PCM at 48 kHz.

@@ -1,5 +1,6 @@
 #include "encoder/Probe.h"
 
+#include <cmath>
 #include <cstddef>
 #include <cstdlib>
 #include <cwchar>
@@ -57,6 +58,13 @@ MediaFacts Probe(const std::string& path) {
     if (MediaInfo_Count_Get(handle, kStreamVideo, static_cast<size_t>(-1)) > 0) {
       facts.opened = true;
       facts.frameCount = std::atoll(get(kStreamVideo, L"FrameCount").c_str());
+      facts.rateNum = std::atoll(get(kStreamVideo, L"FrameRate_Num").c_str());
+      facts.rateDen = std::atoll(get(kStreamVideo, L"FrameRate_Den").c_str());
+      if (facts.rateNum <= 0 || facts.rateDen <= 0) {
+        // Older readings give only the decimal rate, such as "29.970".
+        facts.rateNum = std::llround(std::atof(get(kStreamVideo, L"FrameRate").c_str()) * 1000);
+        facts.rateDen = 1000;
+      }
       facts.width = std::atoi(get(kStreamVideo, L"Width").c_str());
       facts.height = std::atoi(get(kStreamVideo, L"Height").c_str());
       facts.displayAspect = get(kStreamVideo, L"DisplayAspectRatio");

@@ -7,6 +7,8 @@ namespace vuvide::encoder {
 struct MediaFacts {
   bool opened = false;
   long long frameCount = 0;  // video frames, duplicates included
+  long long rateNum = 0;     // frame rate as a fraction; 0 when unknown
+  long long rateDen = 0;
   int width = 0;
   int height = 0;
   bool hasAudio = false;

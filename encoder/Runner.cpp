@@ -299,8 +299,10 @@ int RunJoin(const RunSettings& settings, const std::vector<std::string>& inputs,
   const std::string placeholder = WavHeader(kIntermediateRate, kIntermediateChannels, 0);
   bool audioOk = WriteAll(audio, placeholder.data(), placeholder.size());
   for (const Part& part : parts) {
-    const uint64_t wanted = static_cast<uint64_t>(part.facts.frameCount) * kSamplesPerFrame *
-                            static_cast<uint64_t>(blockAlign);
+    const uint64_t wanted = OutputFrames(static_cast<uint64_t>(part.facts.frameCount),
+                                         static_cast<uint64_t>(part.facts.rateNum),
+                                         static_cast<uint64_t>(part.facts.rateDen)) *
+                            kSamplesPerFrame * static_cast<uint64_t>(blockAlign);
     int source = ScratchFile(folder);
     AviAudio found = AviAudio::Unsupported;
     if (source >= 0)
@@ -399,7 +401,9 @@ int RunJoin(const RunSettings& settings, const std::vector<std::string>& inputs,
     if (videoIn >= 0) {
       startFeeders();
       if (!partOpen && !feeders.empty()) {
-        fitter.Start(static_cast<uint64_t>(parts[feeders.front().part].facts.frameCount));
+        const MediaFacts& facts = parts[feeders.front().part].facts;
+        fitter.Start(static_cast<uint64_t>(facts.frameCount), static_cast<uint64_t>(facts.rateNum),
+                     static_cast<uint64_t>(facts.rateDen));
         partOpen = true;
       }
       if (partOpen && feeders.front().fd < 0 && pending.size() - pendingAt < kPendingLimit) {

@@ -120,8 +120,9 @@ TEST(BuildConversionArgs, PutsOptionsBeforeTheInputAndKeepsEveryFrame) {
   EXPECT_EQ(args.back(), "/in/a.wmv");
   EXPECT_EQ(ValueAfter(args, "-o"), "/t/3.avi");
   EXPECT_EQ(ValueAfter(args, "-vf"), "scale=352:288");
-  EXPECT_EQ(ValueAfter(args, "-vf-add"), "harddup");
-  EXPECT_EQ(ValueAfter(args, "-ofps"), "30");
+  // Frames one to one: the join converts the rate.
+  EXPECT_EQ(IndexOf(args, "-ofps"), -1);
+  EXPECT_GE(IndexOf(args, "-noskip"), 0);
   EXPECT_EQ(ValueAfter(args, "-demuxer"), "lavf");
   EXPECT_EQ(ValueAfter(args, "-mc"), "0");
   EXPECT_EQ(ValueAfter(args, "-oac"), "pcm");
@@ -335,32 +336,54 @@ TEST(WavHeader, DescribesSixteenBitPcm) {
   EXPECT_EQ(huge.substr(40, 4), std::string("\xdb\xff\xff\xff", 4));
 }
 
-TEST(FrameFitter, CutsAndPadsEachPartToItsFrameCount) {
+TEST(FrameFitter, CountsOutputFramesAtThirtyPerSecond) {
+  struct Case {
+    uint64_t frames, num, den, out;
+  };
+  const Case cases[] = {{60, 25, 1, 72},       {48, 24, 1, 60}, {60, 30, 1, 60},
+                        {60, 30000, 1001, 60}, {50, 25, 1, 60}, {1, 25, 1, 1},
+                        {0, 25, 1, 0},         {60, 60, 1, 30}, {7, 0, 0, 7}};
+  for (const auto& c : cases)
+    EXPECT_EQ(OutputFrames(c.frames, c.num, c.den), c.out) << c.frames << "@" << c.num;
+}
+
+TEST(FrameFitter, ConvertsTheRateAndFitsTheCount) {
   // 2x2 I420 frames: 4 luma + 1 + 1 chroma bytes.
   ASSERT_EQ(I420FrameBytes(2, 2), 6u);
   ASSERT_EQ(I420FrameBytes(3, 3), 9u + 2 * 4u);
   FrameFitter fitter(2, 2);
   std::string out;
 
-  fitter.Start(2);  // one frame too many: the third is dropped
+  fitter.Start(2, 30, 1);  // one frame more than declared: dropped
   fitter.Take("AAAAAABBBBBBCCCCCC", out);
   EXPECT_EQ(out, "AAAAAABBBBBB");
   EXPECT_EQ(fitter.Owed(), 0u);
 
   out.clear();
-  fitter.Start(3);  // one whole frame and half of one: completed from the last whole frame
-  fitter.Take("DDDDDDEEE", out);
-  EXPECT_EQ(fitter.Owed(), 9u);
-  fitter.Pad(out, 4);
-  fitter.Pad(out, 100);
-  EXPECT_EQ(out,
-            "DDDDDDEEE"
-            "DDD"
-            "DDDDDD");
+  fitter.Start(5, 25, 1);               // 25 fps: each frame at its nearest slot, 6 out of 5
+  fitter.Take("111111222222333", out);  // a frame arrives in two pieces
+  fitter.Take("333444444555555", out);
+  EXPECT_EQ(out, "111111222222333333333333444444555555");
   EXPECT_EQ(fitter.Owed(), 0u);
 
   out.clear();
-  fitter.Start(1);  // nothing decoded: a black frame
+  fitter.Start(4, 60, 1);  // 60 fps: every other frame
+  fitter.Take("111111222222333333444444", out);
+  EXPECT_EQ(out, "111111333333");
+
+  out.clear();
+  fitter.Start(3, 30, 1);  // one whole frame and half of one: the last whole one repeats
+  fitter.Take("DDDDDDEEE", out);
+  EXPECT_EQ(out, "DDDDDD");
+  EXPECT_EQ(fitter.Owed(), 12u);
+  fitter.Pad(out, 1);  // at least one whole frame
+  EXPECT_EQ(fitter.Owed(), 6u);
+  fitter.Pad(out, 100);
+  EXPECT_EQ(out, "DDDDDDDDDDDDDDDDDD");
+  EXPECT_EQ(fitter.Owed(), 0u);
+
+  out.clear();
+  fitter.Start(1, 30, 1);  // nothing decoded: a black frame
   fitter.Pad(out, 100);
   EXPECT_EQ(out, std::string("\x10\x10\x10\x10\x80\x80", 6));
 }
