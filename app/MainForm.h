@@ -10,6 +10,9 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "about/ProgramInfo.h"
@@ -187,6 +190,29 @@ class TMainForm : public QWidget {
   // ---- encoder runs, passes and job control (engine/MainFormEngine.cpp) ----
   void imgStartClick();
   void imgStopClick();
+  // The pass's own handling of each figure text cut from the encoder's output.
+  using ProgressStep = std::function<void(const std::string& figure)>;
+  // One encoder run: false when the pipe or the process cannot be made, true once the
+  // started run's output has ended (finished, failed or terminated).
+  bool RunEncoder(const std::string& commandLine, const ProgressStep& progressStep);
+  // Kills the encoder of the current (or last) run; does nothing once it has ended.
+  void TerminateEncoder();
+  void timerTimeTimer();
+  // Sets each bar that has a value, then both labels from the bars.
+  void ShowProgress(std::optional<int> current, std::optional<int> total);
+  std::string RunConversionPass(const std::string& frameSize);
+  void RunJoiningPass(const std::string& options, const std::string& tempFolder);
+  void LockJobControls();
+  void UnlockJobControls();
+  void TurnOffComputer();
+  // Called when the window is asked to close: true while a job runs, which is then
+  // stopped; the window closes once the job has ended.
+  bool StopJobBeforeClose();
+  std::shared_ptr<vuvide::EncoderProcess> EncoderProcess;  // process of the current run
+  std::string PositionText;  // the figure text last cut from the output
+  std::string TempFolder;
+  bool JobInProgress = false;     // from the lock of a Start to its unlock
+  bool CloseWhenJobEnds = false;  // the window was asked to close during a job
 
  protected:
   void showEvent(QShowEvent* event) override;
