@@ -223,7 +223,9 @@ TEST_F(EncoderEndToEnd, JoinsToEveryContainerInSync) {
     SCOPED_TRACE(out.name);
     const std::string file = Join(out.name, out.options);
     EXPECT_EQ(MediaInfo(file, "General;%Format%"), out.format);
-    if (!out.profile.empty()) EXPECT_EQ(MediaInfo(file, "General;%Format_Profile%"), out.profile);
+    if (!out.profile.empty()) {
+      EXPECT_EQ(MediaInfo(file, "General;%Format_Profile%"), out.profile);
+    }
     EXPECT_EQ(RunCommand("ffmpeg -nostdin -v error -i " + ShellQuote(file) + " -f null - 2>&1"),
               "");
     const double duration = Duration(file);
@@ -242,7 +244,9 @@ TEST_F(EncoderEndToEnd, JoinsToEveryContainerInSync) {
       EXPECT_NEAR(flashes[i], start + clip.flashAt, 0.1) << clip.name;
       if (clip.sampleRate == 0) {
         // Silence for the clip without sound: no beep until the next clip starts.
-        if (beep < beeps.size()) EXPECT_GT(beeps[beep], start + clip.seconds - 0.05);
+        if (beep < beeps.size()) {
+          EXPECT_GT(beeps[beep], start + clip.seconds - 0.05);
+        }
       } else {
         ASSERT_LT(beep, beeps.size()) << clip.name;
         const double offset = beeps[beep++] - flashes[i];
