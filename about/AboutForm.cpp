@@ -2,9 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 
 #include "about/ProgramInfo.h"
 #include "app/MainForm.h"
@@ -81,11 +80,12 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
 void LinkLabel::paintEvent(QPaintEvent* event) {
   QLabel::paintEvent(event);
   if (!hasFocus()) return;
-  QStylePainter painter(this);
-  QStyleOptionFocusRect option;
-  option.initFrom(this);
-  option.backgroundColor = palette().color(QPalette::Window);
-  painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+  // The focus frame is drawn here rather than by the style, which shows it only after
+  // some keyboard use: a link that has the focus must always say so.
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(0x2A, 0x72, 0xBD), 1, Qt::DotLine));
+  painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
 }
 
 TAboutForm::TAboutForm(TMainForm& mainForm)

@@ -95,9 +95,12 @@ QProgressBar::chunk {
 }
 
 /* The task list sits in the navy frame; no frame of its own. */
-QTreeView#ltvTask { border: 0; }
+QTreeView#ltvTask {
+  border: 0; qproperty-alternatingRowColors: true; alternate-background-color: #F3F8FD;
+}
+QTreeView#ltvTask::item { padding: 3px 2px; }
 QHeaderView::section {
-  color: #12335B; padding: 3px 6px;
+  color: #12335B; padding: 3px 3px;
   border: 0; border-right: 1px solid #D3DDE8; border-bottom: 1px solid #C3D1E0;
 }
 
@@ -112,6 +115,12 @@ QLabel#labProgramName { color: #12335B; }
 
 /* The bottom bar of the main window is navy: its labels are white. */
 #panBottomCenter QLabel, #panBottomLeft QLabel { color: #FFFFFF; }
+
+/* The strip across the top of the Settings dialog carries the frame's navy. */
+#TSettingForm > QFrame#panMain {
+  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1D4A7C, stop:1 #12335B);
+  border-bottom: 1px solid #3A8FDB;
+}
 
 /* The list bar under the task list. */
 #Panel2 {

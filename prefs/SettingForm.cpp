@@ -15,6 +15,7 @@
 #include "app/Failure.h"
 #include "app/MainForm.h"
 #include "app/PathRoutines.h"
+#include "app/Skin.h"
 #include "prefs/Preferences.h"
 
 namespace vuvide {
@@ -134,6 +135,8 @@ void TSettingForm::BuildLayout() {
   labTempDir = NewLabel(this, "labTempDir", "Temp Folder:", QRect(8, 50, 102, 17), edtTempDir);
   SpeedButton2 = NewSpeedButton(this, "SpeedButton2", "Choose Temp Folder", QStyle::SP_DirOpenIcon,
                                 QRect(344, 48, 23, 22));
+  SpeedButton1->setIcon(ArtworkIcon("save"));
+  SpeedButton2->setIcon(ArtworkIcon("folder-open"));
 
   // A sunken line along the bottom of the bevel's area.
   Bevel2 = new QFrame(this);
