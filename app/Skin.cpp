@@ -48,15 +48,14 @@ QPushButton:default { border: 2px solid #2A72BD; }
 QPushButton:disabled { color: #93A5B8; background: #EEF2F6; border-color: #C4D0DC; }
 
 /* Edit boxes, choosers and number boxes. */
-QLineEdit, QComboBox, QSpinBox, QDoubleSpinBox, QPlainTextEdit, QTextEdit {
+QLineEdit, QComboBox, QSpinBox, QDoubleSpinBox {
   color: #14243A; background: #FFFFFF;
   border: 1px solid #8FAACB; border-radius: 3px;
   selection-background-color: #2A72BD; selection-color: #FFFFFF;
 }
 QLineEdit, QSpinBox, QDoubleSpinBox { padding: 1px 4px; }
 QComboBox { padding: 1px 22px 1px 5px; }
-QLineEdit:focus, QComboBox:focus, QSpinBox:focus, QDoubleSpinBox:focus,
-QPlainTextEdit:focus, QTextEdit:focus { border-color: #2A72BD; }
+QLineEdit:focus, QComboBox:focus, QSpinBox:focus, QDoubleSpinBox:focus { border-color: #2A72BD; }
 QLineEdit:disabled, QComboBox:disabled, QSpinBox:disabled, QDoubleSpinBox:disabled {
   color: #8797A8; background: #F1F4F7; border-color: #C4D0DC;
 }
@@ -74,10 +73,9 @@ QComboBox QAbstractItemView {
   selection-background-color: #2A72BD; selection-color: #FFFFFF;
 }
 
-/* Group boxes: a light panel with a navy title. */
+/* Group boxes: a blue outline with a navy title. */
 QGroupBox {
   border: 1px solid #A9C1DD; border-radius: 5px; margin-top: 8px; padding-top: 4px;
-  background: rgba(255, 255, 255, 150);
 }
 QGroupBox::title {
   subcontrol-origin: margin; subcontrol-position: top left; left: 8px; padding: 0 3px;
