@@ -16,6 +16,36 @@ namespace vuvide {
 namespace {
 enum PictureState { kNormal = 0, kHover = 1, kPressed = 2 };
 
+// The first line of the job view: title, file, then the two times, right-aligned in
+// the panel. The places of the layout suit a narrow 8-point face; with a wider one the
+// time captions would run into their values, so the times are placed by the width of
+// their texts in the font at hand, and the file name gives up what room they need.
+void FitJobViewFirstLine(QWidget* panel, QLabel* file, QLabel* elapsed, QLabel* remaining) {
+  auto* elapsedCaption = panel->findChild<QLabel*>("labElapsedCaption");
+  auto* remainingCaption = panel->findChild<QLabel*>("labRemainingCaption");
+  if (!elapsedCaption || !remainingCaption) return;
+  const QFontMetrics metrics(elapsed->font());
+  const int valueWidth = metrics.horizontalAdvance("000:00:00") + 2;
+  constexpr int kGap = 4, kGroupGap = 10, kRightMargin = 6;
+  int right = panel->width() - kRightMargin;
+  const auto placeLeftOf = [&right](QLabel* label, int width, int gap) {
+    label->setGeometry(right - width, label->y(), width, label->height());
+    right -= width + gap;
+  };
+  placeLeftOf(remaining, valueWidth, kGap);
+  remainingCaption->adjustSize();
+  placeLeftOf(remainingCaption, remainingCaption->width(), kGroupGap);
+  placeLeftOf(elapsed, valueWidth, kGap);
+  elapsedCaption->adjustSize();
+  placeLeftOf(elapsedCaption, elapsedCaption->width(), kGroupGap);
+  file->resize(std::min(file->width(), right - file->x()), file->height());
+  // Captions as high as the values and bars beside them, so their texts share a line.
+  for (QLabel* caption : {elapsedCaption, remainingCaption})
+    caption->resize(caption->width(), elapsed->height());
+  for (const char* name : {"labCurrentCaption", "labTotalCaption"})
+    if (auto* caption = panel->findChild<QLabel*>(name)) caption->resize(caption->width(), 17);
+}
+
 void Draw(PictureButton* button, const std::array<QPixmap, 3>& pictures, int state) {
   button->setPixmap(pictures[static_cast<size_t>(state)]);
   button->setTag(state);
@@ -50,6 +80,7 @@ void TMainForm::LoadArtwork() {
   PaintArtworkBehind(panRight, "border-right");
   PaintArtworkBehind(panBottomCenter, "bottom-setup");
   PaintArtworkBehind(panBottomLeft, "bottom-job");
+  FitJobViewFirstLine(panBottomLeft, labConvertingFile, labElapsed, labRemaining);
   // The filler only stretches: its picture must not ask for room of its own.
   imgBottomBack->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   imgBottomBack->setPixmap(RenderArtworkFor(imgBottomBack, "bottom-stretch", QSize(20, 77)));

@@ -185,5 +185,28 @@ TEST_F(ButtonsTest, FlatButtonsAreLeftOutOfTheSkin) {
   EXPECT_GT(BackgroundLightness(main().bbtnOpen), 200);
 }
 
+TEST_F(ButtonsTest, JobViewFirstLineFitsItsPanelWithoutOverlaps) {
+  Start();
+  QWidget* panel = main().panBottomLeft;
+  const std::vector<QLabel*> line{main().labProcessTitle,
+                                  main().labConvertingFile,
+                                  panel->findChild<QLabel*>("labElapsedCaption"),
+                                  main().labElapsed,
+                                  panel->findChild<QLabel*>("labRemainingCaption"),
+                                  main().labRemaining};
+  for (size_t i = 0; i < line.size(); ++i) {
+    ASSERT_NE(line[i], nullptr);
+    SCOPED_TRACE(line[i]->objectName().toStdString());
+    EXPECT_GE(line[i]->x(), 0);
+    EXPECT_LE(line[i]->geometry().right(), panel->width() - 1);
+    if (i > 0) {
+      EXPECT_GT(line[i]->x(), line[i - 1]->geometry().right());
+    }
+    if (line[i] != main().labConvertingFile) {
+      EXPECT_GE(line[i]->width(), line[i]->fontMetrics().horizontalAdvance(line[i]->text()));
+    }
+  }
+}
+
 }  // namespace
 }  // namespace vuvide::test
