@@ -28,7 +28,11 @@ QStringList ToQtFilters(const QString& filter) {
 MsgResult QtShell::messageBox(const MessageRequest& request) {
   QMessageBox box(request.owner);
   box.setWindowTitle(request.caption);
-  box.setText(request.text);
+  // Texts may break lines the Windows way round ("\n\r"); Qt would draw that as two
+  // line breaks.
+  QString text = request.text;
+  text.replace("\n\r", "\n").replace("\r\n", "\n");
+  box.setText(text);
   switch (request.icon) {
     case MsgIcon::None:
       box.setIcon(QMessageBox::NoIcon);
