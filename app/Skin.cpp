@@ -4,9 +4,11 @@
 #include <QDirIterator>
 #include <QEvent>
 #include <QFont>
+#include <QIconEngine>
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QStyleFactory>
 #include <QSvgRenderer>
 #include <QWidget>
@@ -209,6 +211,90 @@ class ArtworkBackground : public QObject {
   QPixmap cache_;
 };
 
+// Draws an artwork glyph at any size and pixel ratio; a disabled control shows it
+// faded rather than grey, so it keeps the program's colours.
+class ArtworkIconEngine : public QIconEngine {
+ public:
+  explicit ArtworkIconEngine(const QString& name) : name_(name) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+    QSvgRenderer renderer(ArtworkPath(name_));
+    if (mode != QIcon::Disabled) {
+      painter->save();
+      painter->setRenderHint(QPainter::Antialiasing);
+      renderer.render(painter, QRectF(rect));
+      painter->restore();
+      return;
+    }
+    // Faded as a whole: overlapping shapes must not add up to a stronger colour.
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+    QImage glyph(rect.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    glyph.fill(Qt::transparent);
+    {
+      QPainter glyphPainter(&glyph);
+      glyphPainter.setRenderHint(QPainter::Antialiasing);
+      renderer.render(&glyphPainter, QRectF(QPointF(), QSizeF(glyph.size())));
+    }
+    glyph.setDevicePixelRatio(ratio);
+    painter->save();
+    painter->setOpacity(0.4);
+    painter->drawImage(rect, glyph);
+    painter->restore();
+  }
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return scaledPixmap(size, mode, state, 1.0);
+  }
+
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                       qreal scale) override {
+    QPixmap pixmap(size * scale);
+    pixmap.fill(Qt::transparent);
+    {
+      QPainter painter(&pixmap);
+      paint(&painter, QRect(QPoint(), pixmap.size()), mode, state);
+    }
+    pixmap.setDevicePixelRatio(scale);
+    return pixmap;
+  }
+
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+  QIconEngine* clone() const override { return new ArtworkIconEngine(name_); }
+  QString key() const override { return "vuvide-artwork"; }
+
+ private:
+  QString name_;
+};
+
+// Fusion, with the program's own message box signs and plain dialog buttons: the
+// style's stock pictures would look foreign beside the artwork.
+class SkinStyle : public QProxyStyle {
+ public:
+  SkinStyle() : QProxyStyle(QStyleFactory::create("Fusion")) {}
+
+  QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                     const QWidget* widget) const override {
+    switch (icon) {
+      case SP_MessageBoxInformation:
+        return ArtworkIcon("msg-information");
+      case SP_MessageBoxQuestion:
+        return ArtworkIcon("msg-question");
+      case SP_MessageBoxWarning:
+        return ArtworkIcon("msg-warning");
+      case SP_MessageBoxCritical:
+        return ArtworkIcon("msg-error");
+      default:
+        return QProxyStyle::standardIcon(icon, option, widget);
+    }
+  }
+
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* data) const override {
+    if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 0;
+    return QProxyStyle::styleHint(hint, option, widget, data);
+  }
+};
+
 // Draws a label's picture itself, the same whether the label is enabled or not.
 class UndimmedPicture : public QObject {
  public:
@@ -248,7 +334,7 @@ QString SkinStyleSheet() {
 
 void ApplySkin(QApplication& application) {
   InitArtwork();
-  if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
+  QApplication::setStyle(new SkinStyle);
   QApplication::setPalette(SkinPalette());
   // The windows are laid out for an 8-point "MS Sans Serif"; where that font is not
   // installed, the closest sans-serif face that is stands in for it.
@@ -297,7 +383,7 @@ QPixmap RenderArtworkFor(const QWidget* widget, const QString& name, QSize size)
 
 QIcon ArtworkIcon(const QString& name) {
   InitArtwork();
-  return QIcon(ArtworkPath(name));
+  return QIcon(new ArtworkIconEngine(name));
 }
 
 void KeepPictureColours(QLabel* picture) {

@@ -1,8 +1,11 @@
 // The artwork compiled into the program, and the help file built beside it.
+#include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QStyle>
 #include <QSvgRenderer>
+#include <algorithm>
 #include <string>
 
 #include "app/Skin.h"
@@ -61,6 +64,35 @@ TEST(ResourcesTest, OpaquePicturesCoverTheirWholeArea) {
                                 QPoint(size.width() / 2, size.height() / 2)})
       EXPECT_EQ(qAlpha(image.pixel(corner)), 255);
   }
+}
+
+// Most opaque pixel of an icon drawn at 24 x 24.
+int MaxAlpha(const QIcon& icon, QIcon::Mode mode) {
+  const QImage image = icon.pixmap(QSize(24, 24), 1.0, mode).toImage();
+  int most = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) most = std::max(most, qAlpha(image.pixel(x, y)));
+  return most;
+}
+
+TEST(ResourcesTest, GlyphsFadeWhenDisabled) {
+  const QIcon glyph = ArtworkIcon("about");
+  EXPECT_EQ(MaxAlpha(glyph, QIcon::Normal), 255);
+  EXPECT_LT(MaxAlpha(glyph, QIcon::Disabled), 128);
+  EXPECT_GT(MaxAlpha(glyph, QIcon::Disabled), 0);
+}
+
+TEST(ResourcesTest, MessageBoxesShowTheProgramsSignsAndPlainButtons) {
+  QStyle* style = QApplication::style();
+  for (const auto sign : {QStyle::SP_MessageBoxInformation, QStyle::SP_MessageBoxQuestion,
+                          QStyle::SP_MessageBoxWarning, QStyle::SP_MessageBoxCritical})
+    EXPECT_EQ(style->standardIcon(sign).cacheKey() == 0, false);
+  const QImage information =
+      style->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32).toImage();
+  // The information sign is the program's blue disc.
+  const QColor centre = information.pixelColor(16, 28);
+  EXPECT_GT(centre.blue(), centre.red() + 60);
+  EXPECT_EQ(style->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons), 0);
 }
 
 TEST(ResourcesTest, AnUnknownPictureRendersNothing) {
