@@ -85,6 +85,15 @@ TEST_F(StartupTest, VersionAndStoredValuesComeFromThePreferences) {
   EXPECT_EQ(main().edtOutputFile->text(), "/tmp/out.wmv");
 }
 
+TEST_F(StartupTest, FactoryPreferencesStartWithTheMp4Profile) {
+  app.copyShippedProfiles();
+  std::filesystem::copy_file(SourceDir() + "/app/Preferences.ini", app.preferences());
+  Start();
+  EXPECT_EQ(main().windowTitle(), "Kestova VID Uzaru Vuvide V1.5");
+  EXPECT_EQ(main().cmbProfile->currentText(), "MP4 - MPEG-4 + AAC");
+  EXPECT_EQ(program->OpSettingForm->OutputExtension, ".mp4");
+}
+
 TEST_F(StartupTest, ProfilesAreListedByNameIgnoringCase) {
   WriteProfile("b.bpf", "avi");
   WriteProfile("A.BPF", "mpg");
