@@ -104,8 +104,9 @@ std::string ChannelLayoutFor(std::string_view channels) {
 std::vector<std::string> BuildConversionArgs(const Line& line) {
   // Every decoded frame is kept one to one (-noskip, no -ofps): MEncoder's frame-rate
   // conversion drops a file's first frame, so the join converts to 30 fps itself.
-  std::vector<std::string> args = {"-demuxer", "lavf",      "-mc",           "0", "-noskip", "-ovc",
-                                   "lavc",     "-lavcopts", "vcodec=ffvhuff"};
+  std::vector<std::string> args = {"-demuxer", "lavf",         "-mc",
+                                   "0",        "-noskip",      "-ovc",
+                                   "xvid",     "-xvidencopts", std::string(kIntermediateVideoOpts)};
   std::vector<std::string> passed;
   std::optional<std::string> filter;
   for (size_t i = 0; i < line.options.size(); ++i) {

@@ -127,7 +127,9 @@ TEST(BuildConversionArgs, PutsOptionsBeforeTheInputAndKeepsEveryFrame) {
   EXPECT_EQ(ValueAfter(args, "-mc"), "0");
   EXPECT_EQ(ValueAfter(args, "-oac"), "pcm");
   EXPECT_EQ(ValueAfter(args, "-srate"), "48000");
-  EXPECT_EQ(ValueAfter(args, "-lavcopts"), "vcodec=ffvhuff");
+  EXPECT_EQ(ValueAfter(args, "-ovc"), "xvid");
+  EXPECT_EQ(ValueAfter(args, "-xvidencopts"), "fixed_quant=2:max_bframes=0:vhq=0:me_quality=2");
+  EXPECT_EQ(IndexOf(args, "-lavcopts"), -1);
   EXPECT_EQ(std::count(args.begin(), args.end(), "-oac"), 1);
   EXPECT_EQ(std::count(args.begin(), args.end(), "-ovc"), 1);
 }

@@ -213,6 +213,13 @@ TEST_F(EncoderEndToEnd, ConversionKeepsEverySourceFrame) {
     const double rate = Number(MediaInfo(file, "Video;%FrameRate%"));
     ASSERT_GT(rate, 0);
     EXPECT_NEAR(frames / rate, kClips[i].seconds, 1e-3);
+    // Lossy but fixed-quality video, and every frame really coded: a decoder sees as many
+    // frames as the header declares (an empty "skipped" frame would not be counted).
+    EXPECT_EQ(MediaInfo(file, "Video;%Format%"), "MPEG-4 Visual");
+    EXPECT_EQ(Number(RunCommand("ffprobe -v error -select_streams v -count_frames "
+                                "-show_entries stream=nb_read_frames -of csv=p=0 " +
+                                ShellQuote(file))),
+              frames);
     EXPECT_EQ(MediaInfo(file, "Audio;%Format%"), kClips[i].sampleRate ? "PCM" : "");
   }
 }
