@@ -14,6 +14,8 @@ void PutLe(std::string& out, uint64_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xff));
 }
 
+}  // namespace
+
 bool WriteAll(int fd, const char* data, size_t size) {
   while (size > 0) {
     const ssize_t n = write(fd, data, size);
@@ -24,8 +26,6 @@ bool WriteAll(int fd, const char* data, size_t size) {
   }
   return true;
 }
-
-}  // namespace
 
 std::string WavHeader(int rate, int channels, uint64_t dataBytes) {
   const uint64_t limit = std::numeric_limits<uint32_t>::max() - 36;

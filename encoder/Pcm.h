@@ -1,6 +1,7 @@
 #pragma once
 // Audio for the join run: each intermediate's PCM padded with silence or cut to the exact
 // play time of its video, then all of them in order behind one WAV header.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -15,5 +16,9 @@ std::string WavHeader(int rate, int channels, uint64_t dataBytes);
 // partial sample of `from` (blockAlign bytes per sample) is treated as missing. Returns
 // false on a read or write error.
 bool AppendFitted(int from, int to, uint64_t wantedBytes, int blockAlign);
+
+// Writes all size bytes of data to fd, going on after interrupted writes. Returns false
+// on a write error.
+bool WriteAll(int fd, const char* data, size_t size);
 
 }  // namespace vuvide::encoder

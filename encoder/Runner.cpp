@@ -41,17 +41,6 @@ std::string FdPath(int fd) {
   return "/proc/self/fd/" + std::to_string(fd);
 }
 
-bool WriteAll(int fd, const char* data, size_t size) {
-  while (size > 0) {
-    const ssize_t n = write(fd, data, size);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    data += n;
-    size -= static_cast<size_t>(n);
-  }
-  return true;
-}
-
 // A child that dies with this program: PR_SET_PDEATHSIG kills it when this process ends,
 // however it ends (SIGKILL included). Standard input is /dev/null, because MEncoder takes
 // key presses from it. Only the descriptors in `keep` (besides 0, 1, 2) are inherited.
