@@ -8,7 +8,7 @@ namespace vuvide {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QString::fromUtf8(kProductName));
-  setApplicationDisplayName(QString::fromUtf8(kProductName));
+  // No display name: Qt would append it to every window title and message-box caption.
   setOrganizationName("Vantorel Software");
 }
 

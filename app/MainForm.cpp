@@ -235,6 +235,8 @@ void TMainForm::BuildBottomBar() {
   edtOutputFile->setObjectName("edtOutputFile");
   edtOutputFile->setAccessibleName("Output File");
   edtOutputFile->setGeometry(84, 43, 350, 23);
+  // Files dropped anywhere on the window go to the task list, this box included.
+  edtOutputFile->setAcceptDrops(false);
   outputLabel->setBuddy(edtOutputFile);
   bbtnBrowser = NewButton(panBottomCenter, "bbtnBrowser", "&Browser", QRect(443, 42, 78, 25));
   bbtnOpen = NewButton(panBottomCenter, "bbtnOpen", "&Open", QRect(529, 42, 75, 25));

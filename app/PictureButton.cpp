@@ -24,14 +24,15 @@ void PictureButton::mouseMoveEvent(QMouseEvent* event) {
   QLabel::mouseMoveEvent(event);
 }
 
+// Any mouse button changes the picture; only the left one clicks.
 void PictureButton::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) emit mousePressed();
+  emit mousePressed();
   event->accept();
 }
 
 void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return;
-  if (rect().contains(event->position().toPoint())) emit clicked();
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    emit clicked();
   emit mouseReleased();
   event->accept();
 }

@@ -1,6 +1,8 @@
 #include "app/Program.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <clocale>
 
 #include "about/AboutForm.h"
@@ -36,6 +38,11 @@ int RunProgram(int argc, char** argv) {
   arguments.removeFirst();
   Program program(shell, AddTrailingBackslash(QCoreApplication::applicationDirPath().toStdString()),
                   arguments);
+  // The main window opens centred on the screen.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    program.MainForm->move(area.center() - program.MainForm->rect().center());
+  }
   program.MainForm->show();
   return Application::exec();
 }

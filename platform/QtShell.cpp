@@ -1,10 +1,12 @@
 #include "platform/QtShell.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace vuvide {
@@ -89,8 +91,11 @@ std::optional<QString> QtShell::saveFile(QWidget* owner, const FileDialogSpec& s
 }
 
 std::optional<QString> QtShell::browseFolder(QWidget* owner, const QString& text) {
+  // The tree starts at the desktop, with nothing chosen in advance.
+  QString start = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+  if (start.isEmpty() || !QFileInfo(start).isDir()) start = QDir::homePath();
   const QString folder =
-      QFileDialog::getExistingDirectory(owner, text, QString(), QFileDialog::ShowDirsOnly);
+      QFileDialog::getExistingDirectory(owner, text, start, QFileDialog::ShowDirsOnly);
   if (folder.isEmpty()) return std::nullopt;
   return folder;
 }

@@ -199,7 +199,7 @@ void TopSettingForm::BuildControls() {
   memDescription->setReadOnly(true);
   memDescription->setFrameShape(QFrame::NoFrame);
   memDescription->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  memDescription->setFocusPolicy(Qt::NoFocus);
+  memDescription->setFocusPolicy(Qt::StrongFocus);  // in the tab order: it can be read and copied
   memDescription->setBackgroundRole(QPalette::Window);
   memDescription->viewport()->setBackgroundRole(QPalette::Window);
   memDescription->viewport()->setAutoFillBackground(true);

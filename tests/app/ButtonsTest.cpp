@@ -20,13 +20,13 @@ namespace {
 
 enum class Mouse { Move, Down, Up };
 
-void Send(QWidget* target, Mouse kind) {
+void Send(QWidget* target, Mouse kind, Qt::MouseButton pressed = Qt::LeftButton) {
   const QPointF inside(10, 10);
   const QPointF global = target->mapToGlobal(inside);
   const auto type = kind == Mouse::Move   ? QEvent::MouseMove
                     : kind == Mouse::Down ? QEvent::MouseButtonPress
                                           : QEvent::MouseButtonRelease;
-  const Qt::MouseButton button = kind == Mouse::Move ? Qt::NoButton : Qt::LeftButton;
+  const Qt::MouseButton button = kind == Mouse::Move ? Qt::NoButton : pressed;
   const Qt::MouseButtons held = kind == Mouse::Up ? Qt::NoButton : Qt::MouseButtons(button);
   QMouseEvent event(type, inside, global, button, held, Qt::NoModifier);
   QApplication::sendEvent(target, &event);
@@ -106,6 +106,19 @@ TEST_F(ButtonsTest, ClickIsRaisedOnMouseUpBeforeTheHoverLook) {
   Send(start, Mouse::Up);
   EXPECT_EQ(stateAtClick, std::vector<int>{2});
   ExpectLook(start, main().ImageList4, 1);
+}
+
+TEST_F(ButtonsTest, AnyMouseButtonPressesThePictureButOnlyTheLeftOneClicks) {
+  Start();
+  PictureButton* start = main().imgStart;
+  int clicks = 0;
+  QObject::connect(start, &PictureButton::clicked, [&] { ++clicks; });
+  Send(start, Mouse::Down, Qt::RightButton);
+  ExpectLook(start, main().ImageList4, 2);
+  Send(start, Mouse::Up, Qt::RightButton);
+  ExpectLook(start, main().ImageList4, 1);
+  EXPECT_EQ(clicks, 0);
+  EXPECT_TRUE(shell.messages.empty());
 }
 
 TEST_F(ButtonsTest, HiddenButtonKeepsItsLookUntilShownAgain) {

@@ -70,6 +70,8 @@ TEST_F(StartupTest, WithoutPreferencesTheWindowStartsWithDefaults) {
   EXPECT_EQ(program->SettingForm->windowTitle(), "Settings");
   EXPECT_EQ(program->AboutForm->windowTitle(), "About");
   EXPECT_TRUE(m.acceptDrops());
+  // A drop on the output box reaches the window's drop handling too.
+  EXPECT_FALSE(m.edtOutputFile->acceptDrops());
 }
 
 TEST_F(StartupTest, VersionAndStoredValuesComeFromThePreferences) {
@@ -85,13 +87,14 @@ TEST_F(StartupTest, VersionAndStoredValuesComeFromThePreferences) {
   EXPECT_EQ(main().edtOutputFile->text(), "/tmp/out.wmv");
 }
 
-TEST_F(StartupTest, FactoryPreferencesStartWithTheMp4Profile) {
+TEST_F(StartupTest, FactoryPreferencesStartWithTheFirstShippedProfile) {
   app.copyShippedProfiles();
   std::filesystem::copy_file(SourceDir() + "/app/Preferences.ini", app.preferences());
   Start();
   EXPECT_EQ(main().windowTitle(), "Kestova VID Uzaru Vuvide V1.5");
-  EXPECT_EQ(main().cmbProfile->currentText(), "MP4 - MPEG-4 + AAC");
-  EXPECT_EQ(program->OpSettingForm->OutputExtension, ".mp4");
+  EXPECT_EQ(main().cmbProfile->currentIndex(), 0);
+  EXPECT_EQ(program->OpSettingForm->ProfileFile, main().ProfilePath());
+  EXPECT_FALSE(program->OpSettingForm->OutputExtension.empty());
 }
 
 TEST_F(StartupTest, ProfilesAreListedByNameIgnoringCase) {
