@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "app/Failure.h"
+#include "app/PathRoutines.h"
 
 namespace vuvide {
 namespace {
@@ -22,7 +23,8 @@ using Ini = CSimpleIniA;  // section and key names without regard to case
 // Loads the file into ini; a missing or unreadable file leaves ini empty.
 void LoadIni(Ini& ini, const std::string& file) {
   ini.SetUnicode(false);
-  ini.SetMultiKey(false);
+  // Duplicate keys are all kept so that a read finds the first, as the platform does.
+  ini.SetMultiKey(true);
   ini.SetMultiLine(false);
   ini.SetSpaces(false);
   std::ifstream in(file, std::ios::binary);
@@ -43,17 +45,28 @@ std::string OneLine(std::string value) {
   throw Failure("Unable to write to " + file);
 }
 
+// The value of a key as the platform reads it: trimmed, without a matching pair of
+// single or double quotes around it, at most kIniValueLimit characters; nothing when
+// the file, the section or the key is missing.
+std::optional<std::string> ReadValue(const std::string& file, const std::string& section,
+                                     const std::string& key) {
+  Ini ini;
+  LoadIni(ini, file);
+  const char* value = ini.GetValue(section.c_str(), key.c_str(), nullptr);
+  if (!value) return std::nullopt;
+  std::string text(value);
+  if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
+      text.back() == text.front())
+    text = text.substr(1, text.size() - 2);
+  if (text.size() > kIniValueLimit) text.resize(kIniValueLimit);
+  return text;
+}
+
 }  // namespace
 
 std::string ReadIniString(const std::string& file, const std::string& section,
                           const std::string& key, const std::string& defaultValue) {
-  Ini ini;
-  LoadIni(ini, file);
-  const char* value = ini.GetValue(section.c_str(), key.c_str(), nullptr);
-  if (!value) return defaultValue;
-  std::string text(value);
-  if (text.size() > kIniValueLimit) text.resize(kIniValueLimit);
-  return text;
+  return ReadValue(file, section, key).value_or(defaultValue);
 }
 
 std::optional<int> ParseWholeNumber(const std::string& text) {
@@ -85,11 +98,8 @@ std::optional<int> ParseWholeNumber(const std::string& text) {
 
 int ReadIniInteger(const std::string& file, const std::string& section, const std::string& key,
                    int defaultValue) {
-  Ini ini;
-  LoadIni(ini, file);
-  const char* value = ini.GetValue(section.c_str(), key.c_str(), nullptr);
-  if (!value) return defaultValue;
-  return ParseWholeNumber(value).value_or(defaultValue);
+  const auto value = ReadValue(file, section, key);
+  return value ? ParseWholeNumber(*value).value_or(defaultValue) : defaultValue;
 }
 
 bool ReadIniBool(const std::string& file, const std::string& section, const std::string& key,
@@ -104,7 +114,18 @@ void WriteIniString(const std::string& file, const std::string& section, const s
   if (::access(file.c_str(), F_OK) == 0 && ::access(file.c_str(), W_OK) != 0) UnableToWrite(file);
   Ini ini;
   LoadIni(ini, file);
-  if (ini.SetValue(section.c_str(), key.c_str(), OneLine(value).c_str()) < 0) UnableToWrite(file);
+  // Replaces the key's value (every copy of a duplicated key becomes one), keeping the
+  // spelling the file already gives the key.
+  std::string storedKey = key;
+  Ini::TNamesDepend keys;
+  ini.GetAllKeys(section.c_str(), keys);
+  for (const auto& entry : keys)
+    if (LowerAscii(entry.pItem) == LowerAscii(key)) {
+      storedKey = entry.pItem;
+      break;
+    }
+  if (ini.SetValue(section.c_str(), storedKey.c_str(), OneLine(value).c_str(), nullptr, true) < 0)
+    UnableToWrite(file);
   std::string data;
   if (ini.Save(data) < 0) UnableToWrite(file);
 

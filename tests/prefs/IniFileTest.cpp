@@ -127,6 +127,24 @@ TEST_F(IniFileTest, AValueWithLineBreaksNeverMakesAnotherKey) {
   EXPECT_EQ(ReadIniString(file, "Main", "Output File", ""), "/v/a.avi Profile=3  [Evil] X=1");
 }
 
+TEST_F(IniFileTest, QuotesAndDuplicateKeysReadAsThePlatformReadsThem) {
+  const std::string quoted = dir.write("q.ini",
+                                       "[Main]\n"
+                                       "A=\"quoted text\"\n"
+                                       "B='single'\n"
+                                       "C=\"unbalanced\n"
+                                       "D=\"5\"\n"
+                                       "Dup=first\n"
+                                       "Dup=second\n");
+  EXPECT_EQ(ReadIniString(quoted, "Main", "A", ""), "quoted text");
+  EXPECT_EQ(ReadIniString(quoted, "Main", "B", ""), "single");
+  EXPECT_EQ(ReadIniString(quoted, "Main", "C", ""), "\"unbalanced");
+  EXPECT_EQ(ReadIniInteger(quoted, "Main", "D", 0), 5);
+  EXPECT_EQ(ReadIniString(quoted, "Main", "Dup", ""), "first");
+  WriteIniString(quoted, "Main", "Dup", "third");
+  EXPECT_EQ(ReadIniString(quoted, "Main", "Dup", ""), "third");
+}
+
 TEST_F(IniFileTest, LongValuesAreReadUpTo2047Characters) {
   WriteIniString(file, "Main", "Output File", std::string(3000, 'a'));
   EXPECT_EQ(ReadIniString(file, "Main", "Output File", "").size(), 2047u);
