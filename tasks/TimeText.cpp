@@ -15,21 +15,44 @@ bool AllDigits(const std::string& text) {
   return true;
 }
 
-// Decimal digits only, into a 64-bit whole number; false on anything else or overflow.
-bool ParseWhole(const std::string& text, std::int64_t& value) {
-  if (!AllDigits(text)) return false;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  return result.ec == std::errc() && result.ptr == text.data() + text.size();
+// An optional sign, then the rest without it.
+std::string WithoutSign(const std::string& text, bool& negative) {
+  negative = !text.empty() && text.front() == '-';
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) return text.substr(1);
+  return text;
 }
 
-// Digits, optionally "." and digits; no sign, no exponent, no leading ".".
+// A whole number: an optional sign and decimal digits, into 64 bits; false on anything
+// else or overflow.
+bool ParseWhole(const std::string& text, std::int64_t& value) {
+  bool negative = false;
+  const std::string digits = WithoutSign(text, negative);
+  if (!AllDigits(digits)) return false;
+  const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (result.ec != std::errc() || result.ptr != digits.data() + digits.size()) return false;
+  if (negative) value = -value;
+  return true;
+}
+
+// A decimal number with "." as the point: an optional sign, digits, and optionally "."
+// followed by digits ("5." and "-.5" count); no exponent. The caller rejects a text that
+// begins with ".".
 bool ParseDecimal(const std::string& text, double& value) {
-  const auto dot = text.find('.');
-  if (!AllDigits(text.substr(0, dot))) return false;
-  if (dot != std::string::npos && !AllDigits(text.substr(dot + 1))) return false;
+  bool negative = false;
+  const std::string number = WithoutSign(text, negative);
+  const auto dot = number.find('.');
+  const std::string whole = number.substr(0, dot);
+  const std::string fraction = dot == std::string::npos ? "" : number.substr(dot + 1);
+  if (whole.empty() && fraction.empty()) return false;
+  if ((!whole.empty() && !AllDigits(whole)) || (!fraction.empty() && !AllDigits(fraction)))
+    return false;
+  const std::string plain =
+      (whole.empty() ? "0" : whole) + "." + (fraction.empty() ? "0" : fraction);
   const auto result =
-      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-  return result.ec == std::errc() && result.ptr == text.data() + text.size();
+      std::from_chars(plain.data(), plain.data() + plain.size(), value, std::chars_format::fixed);
+  if (result.ec != std::errc() || result.ptr != plain.data() + plain.size()) return false;
+  if (negative) value = -value;
+  return true;
 }
 
 std::string TwoDigits(std::int64_t value) {
@@ -74,8 +97,9 @@ double ParseTimeText(const std::string& text) {
   if (second == std::string::npos) return -1;
   std::int64_t h = 0, m = 0;
   double s = 0;
+  const std::string seconds = rest.substr(second + 1);
   if (!ParseWhole(text.substr(0, first), h) || !ParseWhole(rest.substr(0, second), m) ||
-      !ParseDecimal(rest.substr(second + 1), s))
+      seconds.empty() || seconds.front() == '.' || !ParseDecimal(seconds, s))
     return -1;
   return static_cast<double>(h) * 3600 + static_cast<double>(m) * 60 + s;
 }
