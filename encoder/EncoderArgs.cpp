@@ -203,8 +203,13 @@ std::vector<std::string> BuildJoinArgs(const std::string& output, const JoinOpti
   if (!aspect.empty()) args.insert(args.end(), {"-aspect", aspect});
 
   const std::string container = ContainerFor(output);
-  if (!container.empty())
-    args.insert(args.end(), {"-of", "lavf", "-lavfopts", "format=" + container});
+  if (!container.empty()) {
+    std::string lavfOptions = "format=" + container;
+    // The program-stream muxer's default rate is too low: its buffers underflow and
+    // the sound ends up bunched at the end of the file. The DVD rate interleaves it.
+    if (container == "mpeg" || container == "vob") lavfOptions += ":muxrate=10080000";
+    args.insert(args.end(), {"-of", "lavf", "-lavfopts", lavfOptions});
+  }
 
   args.insert(args.end(), {"-demuxer", "rawvideo", "-rawvideo",
                            "w=" + std::to_string(width) + ":h=" + std::to_string(height) +

@@ -170,7 +170,7 @@ TEST(BuildJoinArgs, TurnsTheJoinersOptionsIntoOneRun) {
        "-lavcopts acodec=ac3:abitrate=192 -channels 6 -vf scale=720:576 -srate 48000",
        "vcodec=mpeg2video:vbitrate=4000:mbd=2:autoaspect:acodec=ac3:abitrate=192:audio_o=ch_"
        "layout=5.1",
-       "lavc", "<none>", "channels=6", "format=vob"},
+       "lavc", "<none>", "channels=6", "format=vob:muxrate=10080000"},
       // Empty texts go on as they are; MEncoder refuses them and the run ends.
       {"/o/a.wmv",
        "-ovc lavc -lavcopts vcodec=wmv2:vbitrate=:mbd=2:aspect=16:9 -oac lavc -lavcopts "
